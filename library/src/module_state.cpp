@@ -1,0 +1,7 @@
+#include "module_state.h"
+
+namespace qz {
+
+constinit ModuleState moduleState;
+
+}  // namespace qz

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+qz_need "${QZ_BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev binutils
+
+build=${QZ_BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure -j2
