@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-qz_need "${QZ_BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev binutils
+qz_need "${QZ_BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev binutils dpkg-dev
 
 build=${QZ_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
