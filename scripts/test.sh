@@ -6,6 +6,6 @@ source scripts/deps.sh
 qz_need "${QZ_BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev binutils dpkg-dev
 
 build=${QZ_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2
