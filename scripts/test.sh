@@ -9,3 +9,6 @@ build=${QZ_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2
+
+# The same suite under sanitizers, and the parsers under a fuzzer.
+QZ_BUILD_DIR="$build" bash scripts/test-sanitizers.sh
