@@ -1,0 +1,7 @@
+#include "table.h"
+
+namespace bench {
+
+void registerScaling() {}
+
+}  // namespace bench
