@@ -62,6 +62,8 @@ constexpr DWORD NORMAL_PRIORITY_CLASS = 0x20;
 constexpr DWORD IDLE_PRIORITY_CLASS = 0x40;
 constexpr DWORD HIGH_PRIORITY_CLASS = 0x80;
 constexpr DWORD REALTIME_PRIORITY_CLASS = 0x100;
+constexpr DWORD BELOW_NORMAL_PRIORITY_CLASS = 0x4000;
+constexpr DWORD ABOVE_NORMAL_PRIORITY_CLASS = 0x8000;
 
 struct FILETIME {
     DWORD dwLowDateTime;
@@ -103,6 +105,9 @@ BOOL FreeLibrary(HMODULE module);
 HANDLE OpenProcess(DWORD access, BOOL inheritHandle, DWORD processId);
 BOOL SetPriorityClass(HANDLE process, DWORD priorityClass);
 BOOL CloseHandle(HANDLE object);
+
+// Windowing ("user32"); reached through GetProcAddress, never bound directly.
+DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId);
 
 // Cursor.
 int ShowCursor(BOOL show);
