@@ -53,6 +53,8 @@ constexpr LONG ERROR_MORE_DATA = 234;
 // Predefined registry roots are small tagged values, never real pointers.
 #define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000002u)))
 constexpr REGSAM KEY_READ = 0x20019;
+constexpr DWORD REG_SZ = 1;
+constexpr DWORD REG_DWORD = 4;
 
 constexpr DWORD PROCESS_SET_INFORMATION = 0x0200;
 constexpr DWORD PROCESS_QUERY_INFORMATION = 0x0400;

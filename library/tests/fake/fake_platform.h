@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform.h"
 
@@ -29,8 +31,26 @@ struct CounterScript {
     LONGLONG frequency = 10'000'000;
 };
 
+// The registry: whether the key opens, and the bytes each value holds (a
+// name not listed is missing). The fake records what it was asked so tests
+// can see that every opened key was closed and how each read was made.
+struct RegistryScript {
+    struct Value {
+        std::string name;
+        std::vector<BYTE> bytes;
+    };
+    LONG openStatus = ERROR_SUCCESS;
+    std::vector<Value> values;
+    int opens = 0, closes = 0;
+    std::string path;              // the key path last opened
+    REGSAM access = 0;             // and the access asked for
+    DWORD capacity = 0;            // the capacity the last read offered
+    bool bufferWasZeroed = false;  // the last read's buffer was all zeros
+};
+
 inline MemoryScript memory;
 inline TimesScript times;
 inline CounterScript counter;
+inline RegistryScript registry;
 
 }  // namespace fake
