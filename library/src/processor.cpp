@@ -2,6 +2,7 @@
 // the first processor as the hardware description key records it.
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform.h"
