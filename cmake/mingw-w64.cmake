@@ -1,6 +1,6 @@
 # What both mingw-w64 toolchain files share; QZ_MINGW_TRIPLE names the target.
-set(CMAKE_C_COMPILER ${QZ_MINGW_TRIPLE}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${QZ_MINGW_TRIPLE}-g++-win32)
+set(CMAKE_C_COMPILER ${QZ_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QZ_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${QZ_MINGW_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${QZ_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

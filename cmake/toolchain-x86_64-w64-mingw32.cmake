@@ -1,6 +1,6 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64 (package mingw-w64).
-# The win32 thread model keeps the runtimes free of libwinpthread, so the
-# statically linked DLL needs nothing but the system's own DLLs.
+# Runtimes of the posix thread model (GoogleTest wants std::mutex), linked
+# statically: the DLL needs nothing but the system's own DLLs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(QZ_MINGW_TRIPLE x86_64-w64-mingw32)

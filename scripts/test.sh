@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-qz_need "${QZ_BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev libuv1-dev binutils dpkg-dev
+qz_need "${QZ_BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev libuv1-dev binutils dpkg-dev \
+    mingw-w64 wine64 xvfb
 
 build=${QZ_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null

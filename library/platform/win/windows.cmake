@@ -25,3 +25,9 @@ target_link_options(qztalvex PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup -W
   -static-libstdc++)
 target_link_libraries(qztalvex PRIVATE advapi32 user32 kernel32)
 set_property(TARGET qztalvex APPEND PROPERTY LINK_DEPENDS ${QZ_DEF_FILE})
+
+# The Linux build's tests ask for the programs that check this build.
+option(QZ_WINE_TEST_PROGRAMS "Build the programs that test the DLL on Windows" OFF)
+if(QZ_WINE_TEST_PROGRAMS)
+  add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/tests ${CMAKE_CURRENT_BINARY_DIR}/win-tests)
+endif()

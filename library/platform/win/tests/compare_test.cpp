@@ -1,0 +1,116 @@
+// The Linux build and the Windows build of the library on one machine in
+// the same moment: what both read from the same hardware must agree, and
+// what changes by the second must be close. Where they differ, Windows is
+// the reference the Linux layer follows.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "qztalvex.h"
+
+namespace {
+
+struct Figure {
+    long value = 0;
+    std::string text;
+};
+using Figures = std::map<std::string, Figure>;
+
+// "name value [text]" lines.
+Figures parseFigures(const std::string &output) {
+    Figures figures;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string name;
+        Figure figure;
+        if (!(fields >> name >> figure.value)) continue;
+        std::getline(fields >> std::ws, figure.text);
+        figures[name] = figure;
+    }
+    return figures;
+}
+
+std::string processorString(decltype(&qzProcessorName) fn, long &result) {
+    std::array<unsigned char, 300> buffer{};
+    result = fn(buffer.data());
+    return reinterpret_cast<const char *>(buffer.data());
+}
+
+Figures linuxFigures() {
+    Figures f;
+    f["frequency"].value = qzFrequencyCounter();
+    f["speed"].value = qzProcSpeed();
+    f["vendor"].text = processorString(qzProcessorVendor, f["vendor"].value);
+    f["identifier"].text = processorString(qzProcessorIdentifier, f["identifier"].value);
+    f["name"].text = processorString(qzProcessorName, f["name"].value);
+    f["load"].value = qzGetMemorySize(1, 1);
+    f["total"].value = qzGetMemorySize(2, 1);
+    f["idle"].value = qzGetIdleTime(0);
+    f["kernel"].value = qzGetKernelTime(0);
+    f["user"].value = qzGetUserTime(0);
+    return f;
+}
+
+class SameMachine : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        before_ = linuxFigures();
+        const std::string command = std::string("bash '") + QZ_WINE_SH + "' run '" + QZ_WINE_STATE +
+                                    "' '" + QZ_WIN_FIGURES + "'";
+        std::string output;
+        if (FILE *wine = popen(command.c_str(), "r")) {
+            std::array<char, 512> chunk{};
+            while (std::fgets(chunk.data(), chunk.size(), wine)) output += chunk.data();
+            status_ = pclose(wine);
+        }
+        after_ = linuxFigures();
+        output_ = output;
+        windows_ = parseFigures(output);
+    }
+
+    void SetUp() override {
+        ASSERT_EQ(status_, 0) << output_;
+        ASSERT_EQ(windows_.size(), before_.size()) << output_;
+    }
+
+    static inline Figures before_, after_, windows_;
+    static inline std::string output_;
+    static inline int status_ = -1;
+};
+
+TEST_F(SameMachine, ProcessorDescriptionIsIdentical) {
+    EXPECT_EQ(after_["speed"].value, windows_["speed"].value);
+    for (const char *name : {"vendor", "identifier"}) {
+        EXPECT_EQ(after_[name].text, windows_[name].text) << name;
+        EXPECT_EQ(after_[name].value, windows_[name].value) << name << ": byte count";
+    }
+}
+
+TEST_F(SameMachine, CounterFrequencyIsIdentical) {
+    EXPECT_EQ(after_["frequency"].value, windows_["frequency"].value);
+}
+
+TEST_F(SameMachine, MemoryIsClose) {
+    const long load = windows_["load"].value;
+    EXPECT_GE(load, std::min(before_["load"].value, after_["load"].value) - 5);
+    EXPECT_LE(load, std::max(before_["load"].value, after_["load"].value) + 5);
+    EXPECT_EQ(windows_["total"].value, after_["total"].value) << "total physical, KB";
+}
+
+TEST_F(SameMachine, SystemTimesAreClose) {
+    // Read between two Linux readings; a couple of seconds' slack for how
+    // each side rounds the kernel's ticks.
+    for (const char *name : {"idle", "kernel", "user"}) {
+        EXPECT_GE(windows_[name].value, before_[name].value - 2) << name;
+        EXPECT_LE(windows_[name].value, after_[name].value + 2) << name;
+    }
+}
+
+}  // namespace
