@@ -1,7 +1,5 @@
 #include "cpuinfo.h"
 
-#include <cstdio>
-
 #include "text.h"
 
 namespace qz::os {
@@ -78,13 +76,14 @@ std::optional<std::uint32_t> clock(std::uint64_t mhz) {
     return static_cast<std::uint32_t>(mhz);
 }
 
+// flag as a whole word of the flags line. The line runs to hundreds of
+// characters, so it is searched rather than split.
 bool hasFlag(std::string_view flags, std::string_view flag) {
-    while (!flags.empty()) {
-        skipBlanks(flags);
-        const auto end = flags.find_first_of(" \t");
-        const auto word = flags.substr(0, end);
-        if (word == flag) return true;
-        flags.remove_prefix(word.size());
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    for (auto at = flags.find(flag); at != std::string_view::npos; at = flags.find(flag, at + 1)) {
+        const auto end = at + flag.size();
+        if ((at == 0 || isBlank(flags[at - 1])) && (end == flags.size() || isBlank(flags[end])))
+            return true;
     }
     return false;
 }
@@ -127,34 +126,76 @@ struct Fields {
     }
 };
 
-template <typename... Args>
-std::optional<ShortText> format(const char *pattern, Args... args) {
-    ShortText text;
-    const int size = std::snprintf(text.bytes, sizeof text.bytes, pattern, args...);
-    if (size < 0 || static_cast<std::size_t>(size) >= sizeof text.bytes) return std::nullopt;
-    text.size = static_cast<std::uint8_t>(size);
-    return text;
-}
+// Builds a short value piece by piece; fails, rather than cut it short,
+// when the value would not fit.
+class Writer {
+  public:
+    Writer &text(std::string_view piece) {
+        if (piece.size() > sizeof out_.bytes - 1 - size_) {
+            ok_ = false;
+            return *this;
+        }
+        for (const char c : piece) out_.bytes[size_++] = c;
+        return *this;
+    }
+    // number in the given base (upper-case digits), right-aligned in width.
+    Writer &number(std::uint64_t value, unsigned base = 10, std::size_t width = 0) {
+        char digits[24];
+        std::size_t count = 0;
+        do {
+            digits[count++] = "0123456789ABCDEF"[value % base];
+            value /= base;
+        } while (value != 0);
+        while (count < width && count < sizeof digits) digits[count++] = ' ';
+        char ordered[24];
+        for (std::size_t i = 0; i < count; ++i) ordered[i] = digits[count - 1 - i];
+        return text({ordered, count});
+    }
+    std::optional<ShortText> done() const {
+        if (!ok_) return std::nullopt;
+        ShortText result = out_;
+        result.size = static_cast<std::uint8_t>(size_);
+        return result;
+    }
 
-std::optional<ShortText> x86Identifier(const Fields &f, const char *prefix) {
+  private:
+    ShortText out_;
+    std::size_t size_ = 0;
+    bool ok_ = true;
+};
+
+std::optional<ShortText> x86Identifier(const Fields &f, std::string_view prefix) {
     if (!f.family || !f.model || !f.stepping) return std::nullopt;
     const auto family = wholeDecimal(*f.family), model = wholeDecimal(*f.model),
                stepping = wholeDecimal(*f.stepping);
     if (!family || !model || !stepping) return std::nullopt;
-    return format("%s Family %llu Model %llu Stepping %llu", prefix,
-                  static_cast<unsigned long long>(*family), static_cast<unsigned long long>(*model),
-                  static_cast<unsigned long long>(*stepping));
+    return Writer{}
+        .text(prefix)
+        .text(" Family ")
+        .number(*family)
+        .text(" Model ")
+        .number(*model)
+        .text(" Stepping ")
+        .number(*stepping)
+        .done();
 }
 
+// "ARMv8 (64-bit) Family 8 Model D4B Revision   0": the part number in
+// hexadecimal, the revision right-aligned in three places.
 std::optional<ShortText> arm64Identifier(const Fields &f) {
     if (!f.architecture || !f.part || !f.revision) return std::nullopt;
     const auto architecture = wholeDecimal(*f.architecture);
     const auto part = wholeHex(*f.part);
     const auto revision = wholeDecimal(*f.revision);
     if (!architecture || !part || !revision) return std::nullopt;
-    return format("ARMv8 (64-bit) Family %llu Model %X Revision %3llu",
-                  static_cast<unsigned long long>(*architecture), *part,
-                  static_cast<unsigned long long>(*revision));
+    return Writer{}
+        .text("ARMv8 (64-bit) Family ")
+        .number(*architecture)
+        .text(" Model ")
+        .number(*part, 16)
+        .text(" Revision ")
+        .number(*revision, 10, 3)
+        .done();
 }
 
 std::optional<ShortText> identifier(const Fields &f, std::string_view machine) {
