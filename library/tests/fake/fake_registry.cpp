@@ -36,7 +36,7 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD, LPBYTE data,
         *dataSize = needed;
         return ERROR_MORE_DATA;
     }
-    std::memcpy(data, value->bytes.data(), needed);
+    if (needed > 0) std::memcpy(data, value->bytes.data(), needed);
     *dataSize = needed;
     return ERROR_SUCCESS;
 }
