@@ -18,3 +18,6 @@ qz_need() {
 # What building the library and the window needs.
 QZ_BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
                    fonts-liberation)
+
+# What showing the window on a private X server and photographing it needs.
+QZ_XVFB_PACKAGES=(xvfb x11-utils xdotool imagemagick)

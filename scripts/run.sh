@@ -11,3 +11,22 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTIN
 cmake --build "$build"
 
 "$build/bin/qzfigures"
+
+# The window: on the user's display when there is one. Without a display it
+# runs on a private Xvfb and is photographed, so that a user on a server
+# still sees it.
+if [ -n "${DISPLAY:-}" ]; then
+    qz_need x11-utils
+fi
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    "$build/bin/talvexview"
+else
+    qz_need "${QZ_XVFB_PACKAGES[@]}"
+    source scripts/xvfb.sh
+    source scripts/screenshot.sh
+    shot="$(cd "$build" && pwd)/talvexview.png"
+    qz_xvfb_start
+    trap qz_xvfb_stop EXIT
+    qz_window_screenshot "$build/bin/talvexview" "$shot"
+    echo "no display: the window is on $shot"
+fi
