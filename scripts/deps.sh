@@ -15,9 +15,10 @@ qz_need() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# What building the library and the window needs.
+# What building the library and the window needs (the library's X client
+# code is compiled against libX11's headers and links nothing of X).
 QZ_BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-                   fonts-liberation)
+                   fonts-liberation libx11-dev)
 
 # What showing the window on a private X server and photographing it needs.
 QZ_XVFB_PACKAGES=(xvfb x11-utils xdotool imagemagick)

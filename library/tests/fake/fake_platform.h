@@ -31,6 +31,22 @@ struct CounterScript {
     LONGLONG frequency = 10'000'000;
 };
 
+// Modules, processes and the window routine. Every call of these services
+// is written to calls, one line each, in the order made, e.g.
+// "OpenProcess access=0x200 inherit=0 pid=4242".
+struct PriorityScript {
+    bool routineFound = true;   // GetProcAddress finds the window routine
+    bool routineStores = true;  // the routine writes windowPid into the slot
+    DWORD windowPid = 4242;     // 0 makes OpenProcess fail, as the platform does
+    BOOL setResult = TRUE;      // what SetPriorityClass answers for an open process
+    std::vector<std::string> calls;
+};
+
+struct CursorScript {
+    int count = 0;  // the display count ShowCursor moves and returns
+    std::vector<BOOL> flags;
+};
+
 // The registry: whether the key opens, and the bytes each value holds (a
 // name not listed is missing). The fake records what it was asked so tests
 // can see that every opened key was closed and how each read was made.
@@ -51,6 +67,8 @@ struct RegistryScript {
 inline MemoryScript memory;
 inline TimesScript times;
 inline CounterScript counter;
+inline PriorityScript priority;
+inline CursorScript cursor;
 inline RegistryScript registry;
 
 }  // namespace fake
