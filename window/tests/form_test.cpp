@@ -187,7 +187,7 @@ TEST_F(FormAt96, StackingFollowsTheTable) {
 }
 
 TEST_F(FormAt96, TabVisitsTheFiveInOrderAndReturns) {
-    showAndActivate(form_);
+    ASSERT_NO_FATAL_FAILURE(showAndActivate(form_));
     ASSERT_EQ(QApplication::focusWidget(), form_.button("Command1"));
     QStringList visited;
     for (int i = 0; i < 5; ++i) {

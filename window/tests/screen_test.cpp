@@ -19,7 +19,7 @@ class Screen : public ::testing::Test {
         if (form_.logicalDpiX() != 96 || form_.devicePixelRatioF() != 1.0) {
             GTEST_SKIP() << "screen is not at 96 dots per inch and one pixel per pixel";
         }
-        showAndActivate(form_);
+        ASSERT_NO_FATAL_FAILURE(showAndActivate(form_));
         face_ = form_.palette().color(QPalette::Button).rgb();
         ink_ = form_.palette().color(QPalette::WindowText).rgb();
     }
@@ -98,10 +98,13 @@ TEST_F(Screen, LogoSitsUnscaledInsideThePictureBox) {
 TEST_F(Screen, ResizingLargerMovesNothing) {
     const QImage before = screenImage(form_);
     const QRect label10 = form_.label("Label10")->geometry();
+    // Grown from the screen's corner, so that all of it stays on the screen.
+    form_.move(0, 0);
     form_.resize(900, 700);
     // The X server takes the new size in its own time: wait until the far
     // corner shows the window.
-    QTRY_COMPARE(screenImage(form_).pixel(899, 699), face_);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screenImage(form_).pixel(899, 699) == face_; }))
+        << "the window did not grow";
     const QImage after = screenImage(form_);
     // Label36's box, cut off before, now shows its last two rows.
     EXPECT_EQ(after.copy(0, 0, 732, 541), before.copy(0, 0, 732, 541));
