@@ -3,6 +3,7 @@
 // what changes by the second must be close. Where they differ, Windows is
 // the reference the Linux layer follows.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -118,7 +119,7 @@ long iowaitSeconds() {
             iowait = 0;
         std::fclose(stat);
     }
-    return static_cast<long>(iowait / 100);  // USER_HZ
+    return static_cast<long>(iowait / static_cast<unsigned long long>(sysconf(_SC_CLK_TCK)));
 }
 
 TEST_F(SameMachine, SystemTimesAreClose) {
