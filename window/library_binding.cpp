@@ -64,15 +64,17 @@ void LibraryBinding::load() {
     const QString name = QString::fromLatin1(kLibraryName);
     // The file name the loader is asked for, as QLibrary maps the name.
     const QString file = QStringLiteral("lib%1.so.%2").arg(name).arg(kLibraryMajorVersion);
-    const QString directory = firstDirectoryHolding(file, loaderSearchDirectories());
+    const QStringList directories = loaderSearchDirectories();
+    const QString directory = firstDirectoryHolding(file, directories);
     // Found in the program's search path: load it from there. Otherwise the
     // bare name goes to the loader, whose cache may still know it, and whose
     // reason is reported if it does not.
     library_.setFileNameAndVersion(directory.isEmpty() ? name : directory + u'/' + name,
                                    kLibraryMajorVersion);
     if (!library_.load()) {
-        fail(QStringLiteral("The library %1 could not be loaded.\n\n%2")
-                 .arg(quoted(name), library_.errorString()));
+        fail(QStringLiteral("The library %1 (%2) could not be loaded.\n\n%3\n\nSearched: %4")
+                 .arg(quoted(name), file, library_.errorString(),
+                      directories.join(QStringLiteral(", "))));
     }
 }
 
