@@ -13,8 +13,8 @@ cmake --build "$build"
 "$build/bin/qzfigures"
 
 # The window: on the user's display when there is one. Without a display it
-# runs on a private Xvfb and is photographed, so that a user on a server
-# still sees it.
+# runs on a private Xvfb, its four buttons are pressed and it is
+# photographed, so that a user on a server still sees it at work.
 if [ -n "${DISPLAY:-}" ]; then
     qz_need x11-utils
 fi
