@@ -7,7 +7,7 @@ qz_window_screenshot() {
     "$program" &
     local pid=$!
     local window
-    window=$(xdotool search --sync --onlyvisible --pid "$pid" --name '^QZ TALVEX WIN32 DLL - demo$' |
+    window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" --name '^QZ TALVEX WIN32 DLL - demo$' |
         head -n1)
     # Let the first paint reach the server before clicking.
     sleep 1

@@ -16,7 +16,8 @@ done
 "$program" --style windows -platform offscreen &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(xdotool search --sync --onlyvisible --name '^QZ TALVEX WIN32 DLL - demo$' | head -n1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^QZ TALVEX WIN32 DLL - demo$' | head -n1) ||
+    fail "no window appeared"
 
 info=$(xwininfo -id "$window")
 read -r root_w root_h < <(xwininfo -root | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
