@@ -11,8 +11,8 @@ struct Wanted {
 };
 
 constexpr Wanted kWanted[] = {
-    {"MemTotal", &MemInfo::total},     {"MemFree", &MemInfo::free},
-    {"Buffers", &MemInfo::buffers},    {"Cached", &MemInfo::cached},
+    {"MemTotal", &MemInfo::total},      {"MemFree", &MemInfo::free},
+    {"Buffers", &MemInfo::buffers},     {"Cached", &MemInfo::cached},
     {"SwapTotal", &MemInfo::swapTotal}, {"SwapFree", &MemInfo::swapFree},
 };
 
@@ -23,9 +23,13 @@ std::optional<std::uint64_t> kilobytes(std::string_view value) {
     return *number * 1024;
 }
 
-std::uint64_t minus(std::uint64_t a, std::uint64_t b) { return a > b ? a - b : 0; }
+std::uint64_t minus(std::uint64_t a, std::uint64_t b) {
+    return a > b ? a - b : 0;
+}
 
-std::uint64_t plus(std::uint64_t a, std::uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; }
+std::uint64_t plus(std::uint64_t a, std::uint64_t b) {
+    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
+}
 
 }  // namespace
 
@@ -47,6 +51,9 @@ std::optional<MemInfo> parseMeminfo(std::string_view text) {
             info.*kWanted[i].field = *bytes;
             seen |= 1u << i;
         }
+        // Everything wanted stands in the first lines; the rest of the file
+        // is not ours to judge.
+        if (seen == (1u << std::size(kWanted)) - 1 && info.available) break;
     }
     if (seen != (1u << std::size(kWanted)) - 1 || info.total == 0) return std::nullopt;
     return info;
@@ -54,7 +61,8 @@ std::optional<MemInfo> parseMeminfo(std::string_view text) {
 
 std::optional<std::uint64_t> parseStatmPages(std::string_view text) {
     const auto pages = takeDecimal(text);
-    if (!pages || text.empty() || (text.front() != ' ' && text.front() != '\n')) return std::nullopt;
+    if (!pages || text.empty() || (text.front() != ' ' && text.front() != '\n'))
+        return std::nullopt;
     return pages;
 }
 

@@ -3,16 +3,19 @@
 //
 // Opening a /proc file costs about as much as reading it, so each source is
 // opened once and re-read from offset 0 with pread on every call. A kept
-// descriptor is close-on-exec; it is checked (fstat: same device and inode)
-// before every read, so a program that closes descriptors it does not own
-// and reuses the numbers (a daemon closing everything, then opening a socket
-// that lands on the same number) never has its file read or closed by us:
-// we just open our own again. After fork the child drops what it inherited,
+// descriptor is close-on-exec. A program may close descriptors it does not
+// own and reuse the numbers (a daemon closing everything, then opening a
+// socket that lands on the same number): what a read brings back shows
+// whether the number is still ours (a file whose first line says nothing of
+// the kind is checked with fstat, same device and inode, before each read
+// instead), and a number that is not ours is never closed or consumed: we
+// just open our own again. After fork the child drops what it inherited,
 // since /proc/self in the parent names the parent.
 #pragma once
 
-#include <cstddef>
 #include <sys/types.h>
+
+#include <cstddef>
 
 namespace qz::os {
 
