@@ -1,5 +1,7 @@
 // Kept /proc descriptors: fresh text on every read, close-on-exec, right
 // after fork, and never confused with a descriptor the program reused.
+#include "proc_file.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -9,9 +11,9 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "meminfo.h"
-#include "proc_file.h"
 
 using qz::os::ProcSource;
 using qz::os::readProcFile;
@@ -24,18 +26,24 @@ std::string readKept(ProcSource source) {
     return size < 0 ? std::string() : std::string(text, static_cast<std::size_t>(size));
 }
 
-// The descriptor this process holds on path, or -1.
-int descriptorOf(const std::string &path) {
+// The descriptors this process holds on path.
+std::vector<int> descriptorsOn(const std::string &path) {
+    std::vector<int> found;
     DIR *dir = opendir("/proc/self/fd");
-    int found = -1;
     while (dirent *entry = readdir(dir)) {
         char target[256] = {};
         const std::string link = std::string("/proc/self/fd/") + entry->d_name;
         if (readlink(link.c_str(), target, sizeof target - 1) > 0 && path == target)
-            found = std::atoi(entry->d_name);
+            found.push_back(std::atoi(entry->d_name));
     }
     closedir(dir);
     return found;
+}
+
+// The descriptor this process holds on path, or -1.
+int descriptorOf(const std::string &path) {
+    const auto found = descriptorsOn(path);
+    return found.empty() ? -1 : found.back();
 }
 
 std::uint64_t statmPages() {
@@ -117,17 +125,7 @@ TEST(KeptProcFile, ReusedDescriptorNumberIsLeftToItsNewOwner) {
 
 TEST(KeptProcFile, RepeatedReadsHoldOneDescriptorPerFile) {
     for (int i = 0; i < 3; ++i) readKept(ProcSource::Meminfo);
-    int count = 0;
-    DIR *dir = opendir("/proc/self/fd");
-    while (dirent *entry = readdir(dir)) {
-        char target[256] = {};
-        const std::string link = std::string("/proc/self/fd/") + entry->d_name;
-        if (readlink(link.c_str(), target, sizeof target - 1) > 0 &&
-            std::string(target) == "/proc/meminfo")
-            ++count;
-    }
-    closedir(dir);
-    EXPECT_EQ(count, 1);
+    EXPECT_EQ(descriptorsOn("/proc/meminfo").size(), 1u);
 }
 
 }  // namespace
